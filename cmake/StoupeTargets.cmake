@@ -48,3 +48,32 @@ function(stoupe_test name)
                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;STOUPE_STAGE_DIR=${STOUPE_STAGE_DIR};STOUPE_BUILD_DIR=${CMAKE_BINARY_DIR};STOUPE_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
                TIMEOUT 300)
 endfunction()
+
+# stoupe_benchmark(NAME SOURCES ... [LIBS ...])
+# A Google Benchmark executable, built into build/bench/ and added to the
+# "benchmarks" target.
+function(stoupe_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+  stoupe_warnings(${name})
+  if(NOT TARGET benchmarks)
+    add_custom_target(benchmarks)
+  endif()
+  add_dependencies(benchmarks ${name})
+endfunction()
+
+# stoupe_fuzz(NAME SOURCES ... [LIBS ...])
+# A libFuzzer target, built into build-fuzz/fuzz/ when STOUPE_FUZZ is on.
+function(stoupe_fuzz name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  stoupe_warnings(${name})
+endfunction()
