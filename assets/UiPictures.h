@@ -21,9 +21,11 @@ QPixmap picture(const QString& name, const QSize& logicalSize = {}, qreal dpr = 
 // The picture's own (design) size, or an invalid size when it is missing.
 QSize designSize(const QString& name);
 
-// One face of a picture button: the button style of assets/ui/button-*.svg
-// with the label drawn on it. A name of a picture of its own
-// ("button-<id>-<face>") wins over the generic style.
+// One face of a picture button. A button with pictures of its own
+// ("button-<id>-<face>.svg", label included) shows them; any other button
+// shows the generic face ("button-<face>.svg", stretched to the width without
+// distorting its rounded ends) with the label drawn on it. An empty
+// logicalSize means the picture's own size.
 QPixmap buttonFace(const QString& buttonId, const QString& label, ButtonFace face,
                    const QSize& logicalSize, qreal dpr = 0);
 

@@ -41,11 +41,18 @@ function(stoupe_test name)
   else()
     set(label core)
   endif()
+  # Tests find the build's folders through these definitions. (Passing them
+  # as ctest environment does not work: gtest_discover_tests splits a list
+  # valued ENVIRONMENT into separate properties.)
+  target_compile_definitions(${name} PRIVATE
+    STOUPE_TEST_STAGE_DIR="${STOUPE_STAGE_DIR}"
+    STOUPE_TEST_BUILD_DIR="${CMAKE_BINARY_DIR}"
+    STOUPE_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS ${label}
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;STOUPE_STAGE_DIR=${STOUPE_STAGE_DIR};STOUPE_BUILD_DIR=${CMAKE_BINARY_DIR};STOUPE_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+               ENVIRONMENT QT_QPA_PLATFORM=offscreen
                TIMEOUT 300)
 endfunction()
 

@@ -1,0 +1,1 @@
+"""Generators of the shipped content: resource scripts and SVG pictures."""
