@@ -9,7 +9,7 @@ namespace stoupe {
 namespace {
 
 constexpr QByteArrayView kHttpPrefix("HTTP/1.");
-constexpr QByteArrayView kEndMarker(kTransferCompleteMarker);
+const QByteArrayView kEndMarker(kTransferCompleteMarker);
 
 } // namespace
 
