@@ -1,5 +1,7 @@
 #include "controls/ChooseColourModel.h"
 
+#include "controls/LeadingNumber.h"
+
 #include <QStringView>
 
 #include <cmath>
@@ -7,25 +9,6 @@
 namespace stoupe {
 
 namespace {
-
-// The leading number of a text: leading blanks, a sign, digits and a decimal
-// part; 0 when there is none.
-double leadingNumber(QStringView text) {
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-        ++i;
-    const qsizetype start = i;
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        ++i;
-    bool point = false;
-    while (i < text.size() && (text[i].isDigit() || (!point && text[i] == QLatin1Char('.')))) {
-        point = point || text[i] == QLatin1Char('.');
-        ++i;
-    }
-    bool ok = false;
-    const double value = text.mid(start, i - start).toDouble(&ok);
-    return ok ? value : 0.0;
-}
 
 int component(QStringView text) {
     const double value = std::nearbyint(leadingNumber(text));

@@ -1,31 +1,10 @@
 #include "controls/PrettyListModel.h"
 
+#include "controls/LeadingNumber.h"
+
 #include <cmath>
 
 namespace stoupe {
-
-namespace {
-
-// The leading number of a text, as the list reads the texts of a list of
-// numbers: leading blanks, a sign, digits and a decimal part; 0 when none.
-double leadingNumber(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-        ++i;
-    const qsizetype start = i;
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        ++i;
-    bool point = false;
-    while (i < text.size() && (text[i].isDigit() || (!point && text[i] == QLatin1Char('.')))) {
-        point = point || text[i] == QLatin1Char('.');
-        ++i;
-    }
-    bool ok = false;
-    const double value = QStringView(text).mid(start, i - start).toDouble(&ok);
-    return ok ? value : 0.0;
-}
-
-} // namespace
 
 void PrettyListModel::insertAt(int index, const QString& text, qint32 data) {
     if (index < 0 || index > ListCount())

@@ -1,8 +1,8 @@
 #include "resources/ExternalResources.h"
 
+#include "app/AnsiCodePage.h"
 #include "pictures/ImagingComponent.h"
 #include "resources/StringTable.h"
-#include "resources/Windows1252.h"
 
 #include <QSet>
 
@@ -46,7 +46,7 @@ QString ExternalResources::textAt(qint64 number, qsizetype limit) const {
         StringTable::text(*data, int(number % StringTable::StringsPerBlock), limit * 2);
     if (!text)
         return {};
-    return throughWindows1252(*text, limit);
+    return throughAnsi(*text, limit);
 }
 
 QString ExternalResources::LoadText(qint64 luidText) const {

@@ -1,6 +1,6 @@
 #include "service/HttpFrontEnd.h"
 
-#include "service/LargeBuffers.h"
+#include "app/HugePages.h"
 #include "service/PagePath.h"
 
 #include <httplib.h>
@@ -34,7 +34,7 @@ bool ReadBody(const httplib::Request& req, const httplib::ContentReader& reader,
     const std::string length = req.get_header_value("Content-Length");
     std::from_chars(length.data(), length.data() + length.size(), announced);
     body.reserve(std::min(announced, kMaxBodyBytes));
-    AdviseLargeBuffer(body.data(), body.capacity());
+    preferHugePages(body.data(), body.capacity());
     bool tooLarge = false;
     const bool read = reader([&](const char* data, size_t size) {
         tooLarge = body.size() + size > kMaxBodyBytes;

@@ -1,6 +1,6 @@
 #include "service/ServiceBase64.h"
 
-#include "service/LargeBuffers.h"
+#include "app/HugePages.h"
 
 #include <array>
 #include <cstdint>
@@ -30,7 +30,7 @@ constexpr std::array<uint8_t, 256> kDecode = MakeDecodeTable();
 std::string DecodeVariantBase64(std::string_view text) {
     std::string out;
     out.reserve(text.size() / 4 * 3 + 3);
-    AdviseLargeBuffer(out.data(), out.capacity());
+    preferHugePages(out.data(), out.capacity());
     out.resize(text.size() / 4 * 3 + 3);
     auto* dst = reinterpret_cast<unsigned char*>(out.data());
     const auto* src = reinterpret_cast<const unsigned char*>(text.data());

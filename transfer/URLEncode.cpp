@@ -1,6 +1,6 @@
 #include "transfer/URLEncode.h"
 
-#include "transfer/AnsiCodec.h"
+#include "app/AnsiCodePage.h"
 
 namespace stoupe {
 

@@ -1,7 +1,7 @@
 #include "transfer/clsBase64.h"
 
-#include "transfer/AnsiCodec.h"
-#include "transfer/HugePages.h"
+#include "app/AnsiCodePage.h"
+#include "app/HugePages.h"
 
 #include <QFile>
 #include <array>

@@ -1,6 +1,6 @@
 #include "transfer/clsTransfer.h"
 
-#include "transfer/AnsiCodec.h"
+#include "app/AnsiCodePage.h"
 #include "transfer/ServerRequests.h"
 #include "transfer/TransferSocket.h"
 #include "update/Registry.h"

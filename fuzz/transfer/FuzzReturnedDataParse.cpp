@@ -1,7 +1,7 @@
 // Any server answer, parsed as the returned-data block: never throws, and a
 // clean parse leaves no error text.
 #include "FuzzTokens.h"
-#include "transfer/AnsiCodec.h"
+#include "app/AnsiCodePage.h"
 #include "transfer/clsReturnedData.h"
 
 #include <cstddef>

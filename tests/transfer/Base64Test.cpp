@@ -1,5 +1,5 @@
 #include "ReferenceBase64.h"
-#include "transfer/AnsiCodec.h"
+#include "app/AnsiCodePage.h"
 #include "transfer/URLEncode.h"
 #include "transfer/clsBase64.h"
 

@@ -1,4 +1,4 @@
-#include "transfer/AnsiCodec.h"
+#include "app/AnsiCodePage.h"
 
 #include <array>
 
@@ -47,6 +47,13 @@ QString fromAnsi(QByteArrayView bytes) {
         *dst++ = QChar(u >= 0x80 && u < 0xA0 ? kHighTable[u - 0x80] : char16_t(u));
     }
     return out;
+}
+
+QString throughAnsi(QStringView text, qsizetype maxLength) {
+    QByteArray bytes = toAnsi(text);
+    if (maxLength >= 0 && bytes.size() > maxLength)
+        bytes.truncate(maxLength);
+    return fromAnsi(bytes);
 }
 
 } // namespace stoupe

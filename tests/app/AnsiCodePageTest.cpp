@@ -1,10 +1,10 @@
-#include "resources/Windows1252.h"
+#include "app/AnsiCodePage.h"
 
 #include <gtest/gtest.h>
 
 using namespace stoupe;
 
-TEST(Windows1252, KeepsWhatTheCodePageHoldsAndMarksTheRest) {
+TEST(AnsiCodePage, KeepsWhatTheCodePageHoldsAndMarksTheRest) {
     const struct {
         const char* utf8;
         const char* expected;
@@ -18,14 +18,13 @@ TEST(Windows1252, KeepsWhatTheCodePageHoldsAndMarksTheRest) {
         {"日本", "??"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(throughWindows1252(QString::fromUtf8(c.utf8)), QString::fromUtf8(c.expected))
-            << c.utf8;
+        EXPECT_EQ(throughAnsi(QString::fromUtf8(c.utf8)), QString::fromUtf8(c.expected)) << c.utf8;
     }
 }
 
-TEST(Windows1252, EncodesToSingleBytesAndCuts) {
-    EXPECT_EQ(toWindows1252(QString::fromUtf8("€é")), QByteArray("\x80\xE9"));
-    EXPECT_EQ(fromWindows1252(QByteArray("\x80\xE9\x9F")), QString::fromUtf8("€éŸ"));
-    EXPECT_EQ(throughWindows1252(QString::fromUtf8("ąbcd"), 3), "?bc");
-    EXPECT_EQ(throughWindows1252(QStringLiteral("ab"), 0), "");
+TEST(AnsiCodePage, EncodesToSingleBytesAndCuts) {
+    EXPECT_EQ(toAnsi(QString::fromUtf8("€é")), QByteArray("\x80\xE9"));
+    EXPECT_EQ(fromAnsi(QByteArray("\x80\xE9\x9F")), QString::fromUtf8("€éŸ"));
+    EXPECT_EQ(throughAnsi(QString::fromUtf8("ąbcd"), 3), "?bc");
+    EXPECT_EQ(throughAnsi(QStringLiteral("ab"), 0), "");
 }
