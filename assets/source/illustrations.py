@@ -186,7 +186,9 @@ def dodont_1():
         y = 224
         if i == 0:
             content = bust(x, y, 64, 70, 0.42)
-            content += f'<rect x="{x}" y="{y}" width="64" height="70" fill="#140C18" fill-opacity="0.62"/>'
+            # Poor light: dimmed, with one side of the face in deep shadow.
+            content += f'<rect x="{x}" y="{y}" width="64" height="70" fill="#140C18" fill-opacity="0.35"/>'
+            content += f'<rect x="{x}" y="{y}" width="32" height="70" fill="#140C18" fill-opacity="0.5"/>'
         elif i == 1:
             content = bust(x, y, 64, 70, 0.17, top_gap=36)
         else:

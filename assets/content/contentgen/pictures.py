@@ -226,7 +226,10 @@ def help_photo(landmarks, kind):
     region = (-150, -100, 390, 420) if kind == "far" else (0, 0, 240, 320)
     svg.add(group([group(el, CENTRE)], _fit(w, h, region)))
     if kind == "dark":
-        svg.add(f'<rect width="{w}" height="{h}" fill="#120A10" fill-opacity="0.62"/>')
+        # Poor light: the whole photograph dimmed and one side of the face in
+        # deep shadow, so the same face as the other examples reads as badly lit.
+        svg.add(f'<rect width="{w}" height="{h}" fill="#120A10" fill-opacity="0.35"/>')
+        svg.add(f'<rect width="{w / 2:g}" height="{h}" fill="#120A10" fill-opacity="0.5"/>')
     return svg
 
 
