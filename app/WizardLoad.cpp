@@ -5,6 +5,7 @@
 #include "controls/UnSizer.h"
 #include "controls/clsSomeErrors.h"
 #include "pictures/ImagingComponent.h"
+#include "pictures/PictureFile.h"
 #include "resources/ResourceBinding.h"
 #include "wizard/ModalWindow.h"
 #include "wizard/frmWiz.h"
@@ -114,8 +115,14 @@ bool LoadWizard(frmWiz& wizard, const Folders& folders, QRect screenArea) {
     // Step 15.
     wizard.setUpPages();
 
-    // Step 16 (NOT YET): the three photograph holders arrive with the picture
-    // files.
+    // Step 16: the three photograph holders.
+    for (auto& pictureFile : wizard.PictureFiles) {
+        pictureFile = std::make_unique<PictureFile>();
+        if (pictureFile->Failed())
+            return fail(wizard, QStringLiteral("Missing Program File"),
+                        QStringLiteral("Program Component not found. "
+                                       "Have you installed the program properly?"));
+    }
 
     // Step 17.
     wizard.GoToPage(0, Direction::Initial);

@@ -4,6 +4,7 @@
 #include "assets/UiPictures.h"
 #include "controls/PopButton.h"
 #include "controls/clsSomeErrors.h"
+#include "pictures/PictureFile.h"
 #include "wizard/Looks.h"
 #include "wizard/frmAlert.h"
 #include "wizard/frmCompleted.h"

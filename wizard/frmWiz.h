@@ -12,12 +12,15 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
 class QTextBrowser;
 
 namespace stoupe {
+
+class PictureFile;
 
 class ChooseColour;
 class PopButton;
@@ -54,6 +57,10 @@ public:
     // Closes the wizard window for good (the program then ends).
     void Unload();
     bool isUnloaded() const { return m_unloaded; }
+
+    // --- the photographs: 0 front, 1 profile, 2 created and checked but
+    // never loaded. Made by the load sequence, owned for the whole run.
+    std::array<std::unique_ptr<PictureFile>, 3> PictureFiles;
 
     // --- change tracking
     void MarkChanged() { m_changes.MarkChanged(); }

@@ -7,6 +7,7 @@
 #include "app/frmSplash.h"
 #include "controls/PopButton.h"
 #include "controls/clsSomeErrors.h"
+#include "pictures/PictureFile.h"
 #include "wizard/frmAlert.h"
 #include "wizard/frmWiz.h"
 
@@ -82,6 +83,10 @@ TEST(WizardLoad, LoadsAndShowsTheFirstPage) {
     EXPECT_FALSE(wizard.HasChanged());
     EXPECT_EQ(wizard.lblVersion->text(), QStringLiteral("Version 1.2.53"));
     EXPECT_FALSE(wizard.chkIgnoreValidation->isEnabled());
+    for (const auto& pictureFile : wizard.PictureFiles) {
+        ASSERT_NE(pictureFile, nullptr);
+        EXPECT_TRUE(pictureFile->Empty_());
+    }
     EXPECT_TRUE(modals.uses.isEmpty());
 }
 
