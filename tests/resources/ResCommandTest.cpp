@@ -59,7 +59,7 @@ TEST_F(ResCommand, RefusesBadUsage) {
          {QStringList{}, QStringList{"texts"}, QStringList{"list", testLibrary("Texts")},
           QStringList{"text", testLibrary("Texts")},
           QStringList{"text", testLibrary("Texts"), "x"}})
-        EXPECT_EQ(runCommand(args).status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(runCommand(args).status, 1) << args.join(' ').toStdString();
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 //   stoupe-res pictures FILE    every picture's size, then "end N"
 //   stoupe-res version FILE     the file version, or "none"
 //   stoupe-res text FILE N      text number N (an empty line when absent)
-// Exit status: 0 when the library opened, 1 when it did not, 2 for bad usage.
+// Exit status: 0 when the library opened, 1 otherwise (also for bad usage).
 #include "pictures/ImagingComponent.h"
 #include "resources/ExternalResources.h"
 
@@ -27,7 +27,7 @@ int usage() {
                  "       stoupe-res pictures FILE\n"
                  "       stoupe-res version FILE\n"
                  "       stoupe-res text FILE N\n";
-    return 2;
+    return 1;
 }
 
 int listTexts(ExternalResources& res, bool opened) {
