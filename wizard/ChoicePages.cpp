@@ -40,12 +40,9 @@ QLabel* makeSlot(QWidget* parent, const QString& name, const QRect& geometry) {
 }
 
 PopButton* makeScrollButton(QWidget* parent, const QString& name, bool up, const QPoint& at) {
-    auto* button = new PopButton(parent);
-    button->setObjectName(name);
-    dressButton(button, up ? QStringLiteral("scroll-up") : QStringLiteral("scroll-down"),
-                up ? QStringLiteral("Up") : QStringLiteral("Down"), {36, 36});
-    button->move(at);
-    return button;
+    return makeButton(parent, name,
+                      up ? QStringLiteral("scroll-up") : QStringLiteral("scroll-down"),
+                      up ? QStringLiteral("Up") : QStringLiteral("Down"), QRect(at, QSize(36, 36)));
 }
 
 // Moves a grid's container by the scroll code and enables its buttons.
@@ -104,10 +101,9 @@ void frmWiz::buildHeadsPage() {
         imgHead[i] =
             makeSlot(page, QStringLiteral("imgHead_%1").arg(i), {left + i * 40, 200, 36, 48});
     setBordered(imgHead[0], true); // the design's chosen head
-    becmdHeadsNone = new PopButton(page);
-    becmdHeadsNone->setObjectName(QStringLiteral("becmdHeadsNone"));
-    dressButton(becmdHeadsNone, QStringLiteral("heads-none"), QStringLiteral("No head"), {156, 34});
-    becmdHeadsNone->move(left, 280);
+    becmdHeadsNone =
+        makeButton(page, QStringLiteral("becmdHeadsNone"), QStringLiteral("heads-none"),
+                   QStringLiteral("No head"), {left, 280, 156, 34});
 }
 
 void frmWiz::buildHairPage() {

@@ -18,6 +18,17 @@ void dressButton(PopButton* button, const QString& faceId, const QString& label,
     button->setAccessibleName(label);
 }
 
+PopButton* makeButton(QWidget* parent, const QString& name, const QString& faceId,
+                      const QString& label, const QRect& geometry, const QString& tag) {
+    auto* button = new PopButton(parent);
+    button->setObjectName(name);
+    dressButton(button, faceId, label, geometry.size());
+    button->move(geometry.topLeft());
+    if (!tag.isEmpty())
+        setTag(button, tag);
+    return button;
+}
+
 QPixmap designPicture(const QString& name, const QSize& size) {
     return ui::picture(name, size);
 }
@@ -43,6 +54,14 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& tex
     label->setGeometry(geometry);
     label->setWordWrap(true);
     return label;
+}
+
+void styleWindowTitle(QLabel* title) {
+    QFont bold = title->font();
+    bold.setBold(true);
+    bold.setPointSizeF(12);
+    title->setFont(bold);
+    title->setStyleSheet(QStringLiteral("color: #84005A;"));
 }
 
 void setTag(QWidget* control, const QString& tag) {

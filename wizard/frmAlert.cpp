@@ -8,16 +8,6 @@
 namespace stoupe {
 
 namespace {
-PopButton* makeButton(QWidget* parent, const QString& name, const QString& faceId,
-                      const QString& label, const QRect& geometry) {
-    auto* button = new PopButton(parent);
-    button->setObjectName(name);
-    dressButton(button, faceId, label, geometry.size());
-    button->move(geometry.topLeft());
-    button->hide();
-    return button;
-}
-
 QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text,
                     const QRect& geometry) {
     QLabel* label = makeLabel(parent, name, text, geometry);
@@ -33,11 +23,7 @@ frmAlert::frmAlert(QWidget* parent) : ModalWindow(parent) {
 
     lblTitle = hiddenLabel(this, QStringLiteral("lblTitle"), {}, {24, 22, 352, 30});
     lblTitle->setAlignment(Qt::AlignCenter);
-    QFont bold = lblTitle->font();
-    bold.setBold(true);
-    bold.setPointSizeF(12);
-    lblTitle->setFont(bold);
-    lblTitle->setStyleSheet(QStringLiteral("color: #84005A;"));
+    styleWindowTitle(lblTitle);
     lblGeneral = hiddenLabel(this, QStringLiteral("lblGeneral"), {}, {28, 60, 344, 132});
     lblGeneral->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblGeneral->setStyleSheet(text);
@@ -45,8 +31,7 @@ frmAlert::frmAlert(QWidget* parent) : ModalWindow(parent) {
     lblUpdate[0] = hiddenLabel(this, QStringLiteral("lblUpdate_0"),
                                QStringLiteral("Check for Update"), {24, 22, 352, 30});
     lblUpdate[0]->setAlignment(Qt::AlignCenter);
-    lblUpdate[0]->setFont(bold);
-    lblUpdate[0]->setStyleSheet(QStringLiteral("color: #84005A;"));
+    styleWindowTitle(lblUpdate[0]);
     lblUpdate[1] = hiddenLabel(
         this, QStringLiteral("lblUpdate_1"),
         QStringLiteral("Do you want the program to look for an update on the Vellamor web site? "
@@ -93,6 +78,9 @@ frmAlert::frmAlert(QWidget* parent) : ModalWindow(parent) {
                              QStringLiteral("Cancel"), {24, 132, 90, 30});
     becmdNavHelp = makeButton(this, QStringLiteral("becmdNavHelp"), QStringLiteral("help"),
                               QStringLiteral("Help"), {20, 204, 90, 30});
+    for (PopButton* button :
+         {becmdYes, becmdOK, becmdNo, becmdQuit, becmdSave, becmdCancel, becmdNavHelp})
+        button->hide();
 
     connect(becmdYes, &PopButton::Click, this, [this] { answer(true); });
     connect(becmdOK, &PopButton::Click, this, [this] { answer(true); });

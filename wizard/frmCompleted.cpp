@@ -7,29 +7,13 @@
 
 namespace stoupe {
 
-namespace {
-PopButton* makeButton(QWidget* parent, const QString& name, const QString& faceId,
-                      const QString& label, const QRect& geometry) {
-    auto* button = new PopButton(parent);
-    button->setObjectName(name);
-    dressButton(button, faceId, label, geometry.size());
-    button->move(geometry.topLeft());
-    button->hide();
-    return button;
-}
-} // namespace
-
 frmCompleted::frmCompleted(QWidget* parent) : ModalWindow(parent) {
     setObjectName(QStringLiteral("frmCompleted"));
     imgBadge = makeImage(this, QStringLiteral("imgBadge"), QStringLiteral("completed-badge"),
                          {20, 14}, {64, 64});
     lblTitle = makeLabel(this, QStringLiteral("lblTitle"),
                          QStringLiteral("What do you want to do now?"), {96, 28, 284, 40});
-    QFont bold = lblTitle->font();
-    bold.setBold(true);
-    bold.setPointSizeF(12);
-    lblTitle->setFont(bold);
-    lblTitle->setStyleSheet(QStringLiteral("color: #84005A;"));
+    styleWindowTitle(lblTitle);
 
     becmdQuit[0] = makeButton(this, QStringLiteral("becmdQuit_0"), QStringLiteral("quit"),
                               QStringLiteral("Quit"), {96, 130, 90, 30});
@@ -41,6 +25,9 @@ frmCompleted::frmCompleted(QWidget* parent) : ModalWindow(parent) {
                               QStringLiteral("Quit"), {40, 144, 90, 30});
     becmdSave = makeButton(this, QStringLiteral("becmdSave"), QStringLiteral("save"),
                            QStringLiteral("Save"), {40, 192, 90, 30});
+    for (PopButton* button :
+         {becmdQuit[0], becmdQuit[1], becmdRestart[0], becmdRestart[1], becmdSave})
+        button->hide();
     lblLose = makeLabel(this, QStringLiteral("lblLose"), QStringLiteral("You will lose all data."),
                         {144, 147, 236, 24});
     lblLose->setStyleSheet(QStringLiteral("color: #3A3140;"));

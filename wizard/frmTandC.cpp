@@ -15,11 +15,7 @@ frmTandC::frmTandC(QWidget* parent) : ModalWindow(parent) {
     lblTitle = makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Vellamor Legal Notices"),
                          {20, 14, 360, 26});
     lblTitle->setAlignment(Qt::AlignCenter);
-    QFont bold = lblTitle->font();
-    bold.setBold(true);
-    bold.setPointSizeF(12);
-    lblTitle->setFont(bold);
-    lblTitle->setStyleSheet(QStringLiteral("color: #84005A;"));
+    styleWindowTitle(lblTitle);
 
     rtbTandC = new QTextBrowser(this);
     rtbTandC->setObjectName(QStringLiteral("rtbTandC"));
@@ -27,10 +23,8 @@ frmTandC::frmTandC(QWidget* parent) : ModalWindow(parent) {
     rtbTandC->setOpenLinks(false);
     rtbTandC->setHtml(ui::document(QStringLiteral("legal-notices")));
 
-    becmdOK = new PopButton(this);
-    becmdOK->setObjectName(QStringLiteral("becmdOK"));
-    dressButton(becmdOK, QStringLiteral("ok"), QStringLiteral("OK"), {90, 30});
-    becmdOK->move(290, 206);
+    becmdOK = makeButton(this, QStringLiteral("becmdOK"), QStringLiteral("ok"),
+                         QStringLiteral("OK"), {290, 206, 90, 30});
     connect(becmdOK, &PopButton::Click, this, [this] {
         bYes = true;
         accept();

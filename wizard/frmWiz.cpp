@@ -31,17 +31,6 @@ const char* const PageTags[PageFlow::PageCount] = {
     "zub_fp_profile",       "zub_fp_profile2",      "zub_gen_heads",    "zub_gen_hair",
     "zub_gen_spectacles",   "zub_gen_submit",       "zub_warranty_data"};
 
-PopButton* makeButton(QWidget* parent, const QString& name, const QString& faceId,
-                      const QString& label, const QRect& geometry, const QString& tag = {}) {
-    auto* button = new PopButton(parent);
-    button->setObjectName(name);
-    dressButton(button, faceId, label, geometry.size());
-    button->move(geometry.topLeft());
-    if (!tag.isEmpty())
-        setTag(button, tag);
-    return button;
-}
-
 QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& geometry) {
     auto* box = new QCheckBox(caption, parent);
