@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPainter>
@@ -178,10 +179,20 @@ QPixmap renderGenericFace(const QString& faceName, const QString& label, ButtonF
 } // namespace
 
 QSize designSize(const QString& name) {
+    // Asked for every image the windows make, right before the same picture
+    // is rendered: remembered so each SVG is parsed for its size only once.
+    static QMutex mutex;
+    static QHash<QString, QSize> known;
+    {
+        QMutexLocker lock(&mutex);
+        if (const auto hit = known.constFind(name); hit != known.cend())
+            return *hit;
+    }
     QSvgRenderer renderer;
-    if (!load(renderer, name))
-        return {};
-    return renderer.defaultSize();
+    const QSize size = load(renderer, name) ? renderer.defaultSize() : QSize();
+    QMutexLocker lock(&mutex);
+    known.insert(name, size);
+    return size;
 }
 
 QPixmap picture(const QString& name, const QSize& logicalSize, qreal dpr) {

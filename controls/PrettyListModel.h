@@ -62,7 +62,6 @@ public:
 
     int TopCount() const { return m_topCount; }
     int DefaultIndex() const { return m_defaultIndex; }
-    int LastIndex() const { return m_lastIndex; }
     QString ShownText() const { return m_shown; }
 
 private:

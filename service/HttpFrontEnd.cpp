@@ -68,16 +68,20 @@ struct HttpFrontEnd::Impl {
                     });
     }
 
-    void UpdateQuery(const httplib::Request& req, httplib::Response& res, std::string_view form) {
+    // The fields of the address's query, then those of a posted form.
+    static auto PageFields(const httplib::Request& req, std::string_view form) {
         auto fields = ParseQueryText(TargetQuery(req.target), false);
         fields.merge(ParseQueryText(form, true));
-        res.set_content(service.UpdateQueryPage(fields), kAnswerType);
+        return fields;
+    }
+
+    void UpdateQuery(const httplib::Request& req, httplib::Response& res, std::string_view form) {
+        res.set_content(service.UpdateQueryPage(PageFields(req, form)), kAnswerType);
     }
 
     void ForgotPassword(const httplib::Request& req, httplib::Response& res,
                         std::string_view form) {
-        auto fields = ParseQueryText(TargetQuery(req.target), false);
-        fields.merge(ParseQueryText(form, true));
+        auto fields = PageFields(req, form);
         res.set_content(service.ForgotPasswordPage(fields["cn"]), kAnswerType);
     }
 

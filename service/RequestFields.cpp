@@ -2,6 +2,8 @@
 
 #include "service/ServiceBase64.h"
 
+#include <utility>
+
 namespace stoupe::service {
 
 namespace {
@@ -20,6 +22,28 @@ std::optional<bool> ParseFlag(const std::string& text) {
 
 bool IsBlank(std::string_view body) {
     return body.find_first_not_of("\r\n") == std::string_view::npos;
+}
+
+struct FieldText {
+    std::vector<std::string> fields;
+    bool newUser = false;
+};
+
+// Decodes a field text of `count` fields whose new-user flag is field
+// `flagIndex`; nullopt when a marker or the flag is missing or one of the
+// first `required` fields other than the flag is empty.
+std::optional<FieldText> DecodeFieldText(std::string_view encoded, int count, size_t flagIndex,
+                                         size_t required) {
+    auto fields = SplitFieldText(DecodeVariantBase64(encoded), count);
+    if (!fields)
+        return std::nullopt;
+    const auto flag = ParseFlag((*fields)[flagIndex]);
+    if (!flag)
+        return std::nullopt;
+    for (size_t i = 0; i < required; ++i)
+        if (i != flagIndex && (*fields)[i].empty())
+            return std::nullopt;
+    return FieldText{std::move(*fields), *flag};
 }
 
 } // namespace
@@ -49,13 +73,11 @@ Decoded<CheckRequest> DecodeCheckBody(std::string_view body) {
         out.status = BodyStatus::Empty;
         return out;
     }
-    const auto fields = SplitFieldText(DecodeVariantBase64(body), 3);
-    if (!fields)
+    const auto text = DecodeFieldText(body, 3, 1, 3);
+    if (!text)
         return out;
-    const auto flag = ParseFlag((*fields)[1]);
-    if (!flag || (*fields)[0].empty() || (*fields)[2].empty())
-        return out;
-    out.request.account = {(*fields)[0], (*fields)[2], *flag};
+    const auto& fields = text->fields;
+    out.request.account = {fields[0], fields[2], text->newUser};
     out.status = BodyStatus::Ok;
     return out;
 }
@@ -66,14 +88,12 @@ Decoded<DeleteRequest> DecodeDeleteBody(std::string_view body) {
         out.status = BodyStatus::Empty;
         return out;
     }
-    const auto fields = SplitFieldText(DecodeVariantBase64(body), 4);
-    if (!fields)
+    const auto text = DecodeFieldText(body, 4, 3, 3);
+    if (!text)
         return out;
-    const auto flag = ParseFlag((*fields)[3]);
-    if (!flag || (*fields)[0].empty() || (*fields)[1].empty() || (*fields)[2].empty())
-        return out;
-    out.request.account = {(*fields)[0], (*fields)[1], *flag};
-    out.request.alias = (*fields)[2];
+    const auto& fields = text->fields;
+    out.request.account = {fields[0], fields[1], text->newUser};
+    out.request.alias = fields[2];
     out.status = BodyStatus::Ok;
     return out;
 }
@@ -86,15 +106,14 @@ Decoded<UploadRequest> DecodeUploadBody(std::string_view body) {
         out.status = BodyStatus::Empty;
         return out;
     }
-    const auto fields = SplitFieldText(DecodeVariantBase64(body.substr(0, separator)), 5);
-    if (!fields)
+    // The referrer, the last field, may be empty.
+    const auto text = DecodeFieldText(body.substr(0, separator), 5, 3, 3);
+    if (!text)
         return out;
-    const auto flag = ParseFlag((*fields)[3]);
-    if (!flag || (*fields)[0].empty() || (*fields)[1].empty() || (*fields)[2].empty())
-        return out;
-    out.request.account = {(*fields)[0], (*fields)[2], *flag};
-    out.request.alias = (*fields)[1];
-    out.request.referrer = (*fields)[4];
+    const auto& fields = text->fields;
+    out.request.account = {fields[0], fields[2], text->newUser};
+    out.request.alias = fields[1];
+    out.request.referrer = fields[4];
     out.request.data = DecodeVariantBase64(body.substr(separator + 3));
     if (out.request.data.empty()) {
         out.status = BodyStatus::Empty;

@@ -6,6 +6,8 @@
 //   ReturnedDataBlock block;
 //   block.Status(kStatusUserChecked).Aliases({"first"}, 3);
 //   std::string body = block.Text();
+//
+// Written apart from the wizard's clsReturnedData so the test peer cannot share a fault with it.
 
 #include <string>
 #include <string_view>

@@ -7,6 +7,8 @@
 // bytes, a single value left over gives none.
 //
 //   std::string bytes = DecodeVariantBase64(body);
+//
+// Kept apart from the wizard's clsBase64 so the test peer cannot share a fault with the client.
 
 #include <string>
 #include <string_view>

@@ -66,7 +66,6 @@ public:
     void MarkChanged() { m_changes.MarkChanged(); }
     void TakeSnapshot() { m_changes.TakeSnapshot(); }
     bool HasChanged() const { return m_changes.HasChanged(); }
-    ChangeTracker& changeTracker() { return m_changes; }
 
     // --- load-sequence steps that belong to the window
     void hideDebugControls();

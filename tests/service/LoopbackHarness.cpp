@@ -11,6 +11,32 @@
 
 namespace stoupe::service::loopback {
 
+namespace {
+
+void StopProcess(QProcess& process) {
+    process.terminate();
+    if (!process.waitForFinished(3000))
+        process.kill();
+    process.waitForFinished(1000);
+}
+
+// Everything the process has printed so far, gathered into `output`.
+QString ReadLog(QProcess& process, QByteArray& output) {
+    output += process.readAllStandardOutput();
+    return QString::fromUtf8(output);
+}
+
+// tinyproxy's path, looked up on PATH and in /usr/sbin; empty when missing.
+QString FindTinyproxy() {
+    QString program = QStandardPaths::findExecutable(QStringLiteral("tinyproxy"));
+    if (program.isEmpty())
+        program = QStandardPaths::findExecutable(QStringLiteral("tinyproxy"),
+                                                 {QStringLiteral("/usr/sbin")});
+    return program;
+}
+
+} // namespace
+
 QString StageDir() {
     const QString fromEnvironment = qEnvironmentVariable("STOUPE_STAGE_DIR");
     if (!fromEnvironment.isEmpty())
@@ -54,15 +80,11 @@ ServiceProcess::ServiceProcess(const QStringList& extraArguments) {
 }
 
 ServiceProcess::~ServiceProcess() {
-    m_process.terminate();
-    if (!m_process.waitForFinished(3000))
-        m_process.kill();
-    m_process.waitForFinished(1000);
+    StopProcess(m_process);
 }
 
 QString ServiceProcess::log() {
-    m_output += m_process.readAllStandardOutput();
-    return QString::fromUtf8(m_output);
+    return ReadLog(m_process, m_output);
 }
 
 QString ServiceProcess::passwordOf(const QString& user) {
@@ -83,17 +105,11 @@ QString ServiceProcess::passwordOf(const QString& user) {
 // --- ProxyProcess ---
 
 bool ProxyProcess::Installed() {
-    return !QStandardPaths::findExecutable(QStringLiteral("tinyproxy")).isEmpty() ||
-           !QStandardPaths::findExecutable(QStringLiteral("tinyproxy"),
-                                           {QStringLiteral("/usr/sbin")})
-                .isEmpty();
+    return !FindTinyproxy().isEmpty();
 }
 
 ProxyProcess::ProxyProcess() {
-    QString program = QStandardPaths::findExecutable(QStringLiteral("tinyproxy"));
-    if (program.isEmpty())
-        program = QStandardPaths::findExecutable(QStringLiteral("tinyproxy"),
-                                                 {QStringLiteral("/usr/sbin")});
+    const QString program = FindTinyproxy();
     if (program.isEmpty() || !m_dir.isValid())
         return;
     // The port was free when probed; another test may take it before tinyproxy
@@ -132,15 +148,11 @@ ProxyProcess::ProxyProcess() {
 }
 
 ProxyProcess::~ProxyProcess() {
-    m_process.terminate();
-    if (!m_process.waitForFinished(3000))
-        m_process.kill();
-    m_process.waitForFinished(1000);
+    StopProcess(m_process);
 }
 
 QString ProxyProcess::log() {
-    m_output += m_process.readAllStandardOutput();
-    return QString::fromUtf8(m_output);
+    return ReadLog(m_process, m_output);
 }
 
 // --- ScriptedServer ---
