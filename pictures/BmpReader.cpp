@@ -2,6 +2,8 @@
 
 #include "pictures/PictureBuffer.h"
 
+#include <QtEndian>
+
 #include <cstring>
 
 namespace stoupe {
@@ -13,10 +15,10 @@ constexpr qint64 InfoHeaderMinSize = 40; // BITMAPINFOHEADER and its later exten
 constexpr uint32_t CompressionNone = 0;  // BI_RGB
 
 uint32_t le32(const unsigned char* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+    return qFromLittleEndian<uint32_t>(p);
 }
 uint16_t le16(const unsigned char* p) {
-    return uint16_t(p[0] | p[1] << 8);
+    return qFromLittleEndian<uint16_t>(p);
 }
 
 } // namespace

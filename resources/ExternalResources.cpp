@@ -5,6 +5,7 @@
 #include "resources/StringTable.h"
 
 #include <QSet>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -27,7 +28,6 @@ bool ExternalResources::openBytes(QByteArray bytes, ImagingComponent* imaging) {
 void ExternalResources::release() {
     m_file.reset();
     m_list.clear();
-    m_lastIndex = -1;
     m_cursor = 0;
 }
 
@@ -70,16 +70,13 @@ QImage ExternalResources::LoadPicture(qint64 luidPic) const {
 bool ExternalResources::buildList(quint16 type) {
     m_list.clear();
     m_cursor = 0;
-    m_lastIndex = -1;
 
     QVector<quint16> names;
     for (const auto& entry : m_file->entries()) {
         if (entry.type.isText || entry.type.ordinal != type)
             continue;
-        if (entry.name.isText) {
-            m_lastIndex = EnumerationFailed;
+        if (entry.name.isText)
             return false;
-        }
         names.append(entry.name.ordinal);
     }
     std::sort(names.begin(), names.end());
@@ -91,9 +88,7 @@ bool ExternalResources::buildList(quint16 type) {
         // A trailing part shorter than four bytes is not an entry.
         const qsizetype count = qMin(index->size() / 4, MaxEnumerated);
         for (qsizetype i = 0; i < count; ++i) {
-            const auto* p = reinterpret_cast<const uchar*>(index->data()) + 4 * i;
-            const auto number = qint32(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 |
-                                       quint32(p[3]) << 24);
+            const auto number = qFromLittleEndian<qint32>(index->data() + 4 * i);
             m_list.append(number);
             listed.insert(number);
         }
@@ -116,7 +111,6 @@ bool ExternalResources::buildList(quint16 type) {
                 append(first + i);
         }
     }
-    m_lastIndex = m_list.size() - 1;
     return true;
 }
 
@@ -129,7 +123,7 @@ QString ExternalResources::EnumerateString(qint32& luidString) {
         luidString = EnumerationFailed;
         return {};
     }
-    while (m_cursor <= m_lastIndex) {
+    while (m_cursor < m_list.size()) {
         const qint32 number = m_list[m_cursor++];
         QString text = textAt(number, EnumeratedTextLimit);
         if (!text.isEmpty()) {
@@ -150,7 +144,7 @@ QImage ExternalResources::EnumeratePics(qint32& luidPic) {
         luidPic = EnumerationFailed;
         return {};
     }
-    if (m_cursor <= m_lastIndex) {
+    if (m_cursor < m_list.size()) {
         const qint32 number = m_list[m_cursor++];
         QImage picture = LoadPicture(number);
         if (!picture.isNull()) {
@@ -158,7 +152,7 @@ QImage ExternalResources::EnumeratePics(qint32& luidPic) {
             return picture;
         }
         // The first picture that does not load ends the enumeration.
-        m_cursor = m_lastIndex + 1;
+        m_cursor = m_list.size();
     }
     luidPic = EnumerationEnd;
     return {};

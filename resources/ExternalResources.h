@@ -42,7 +42,6 @@ public:
     bool ResOpen(const QString& strFile, ImagingComponent* imaging = nullptr);
     // The same over a library already in memory.
     bool openBytes(QByteArray bytes, ImagingComponent* imaging = nullptr);
-    bool isOpen() const { return m_file.has_value(); }
     void release();
 
     // The text of that string number; empty when absent or in a damaged block.
@@ -69,7 +68,6 @@ private:
     std::optional<ResFile> m_file;
     ImagingComponent* m_imaging = nullptr;
     QVector<qint32> m_list;
-    qsizetype m_lastIndex = -1;
     qsizetype m_cursor = 0;
 };
 

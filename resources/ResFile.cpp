@@ -1,6 +1,7 @@
 #include "resources/ResFile.h"
 
 #include <QFile>
+#include <QtEndian>
 
 namespace stoupe {
 
@@ -16,13 +17,11 @@ constexpr qsizetype align4(qsizetype n) {
 }
 
 quint32 readU32(const QByteArray& b, qsizetype at) {
-    const auto* p = reinterpret_cast<const uchar*>(b.constData()) + at;
-    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+    return qFromLittleEndian<quint32>(b.constData() + at);
 }
 
 quint16 readU16(const QByteArray& b, qsizetype at) {
-    const auto* p = reinterpret_cast<const uchar*>(b.constData()) + at;
-    return quint16(p[0] | p[1] << 8);
+    return qFromLittleEndian<quint16>(b.constData() + at);
 }
 
 // Reads a type or name field at `at`, which must end before `end`; returns

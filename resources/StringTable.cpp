@@ -1,11 +1,13 @@
 #include "resources/StringTable.h"
 
+#include <QtEndian>
+
 namespace stoupe::StringTable {
 
 namespace {
 
 quint16 unitAt(QByteArrayView b, qsizetype at) {
-    return quint16(uchar(b[at]) | uchar(b[at + 1]) << 8);
+    return qFromLittleEndian<quint16>(b.data() + at);
 }
 
 } // namespace

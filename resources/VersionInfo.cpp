@@ -2,6 +2,8 @@
 
 #include "resources/ResFile.h"
 
+#include <QtEndian>
+
 namespace stoupe {
 
 namespace {
@@ -13,11 +15,11 @@ constexpr qsizetype FixedInfoSize = 52;
 constexpr char16_t Key[] = u"VS_VERSION_INFO";
 
 quint16 u16(QByteArrayView b, qsizetype at) {
-    return quint16(uchar(b[at]) | uchar(b[at + 1]) << 8);
+    return qFromLittleEndian<quint16>(b.data() + at);
 }
 
 quint32 u32(QByteArrayView b, qsizetype at) {
-    return quint32(u16(b, at)) | quint32(u16(b, at + 2)) << 16;
+    return qFromLittleEndian<quint32>(b.data() + at);
 }
 
 } // namespace

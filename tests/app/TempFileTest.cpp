@@ -1,4 +1,5 @@
 #include "app/TempFile.h"
+#include "support/TempFolderScope.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,17 +16,7 @@ using stoupe::MakeTempFile;
 
 namespace {
 
-// Points TMPDIR at a folder of the test's own for the test's lifetime.
-class TempFolderScope {
-public:
-    explicit TempFolderScope(const QString& folder) : m_old(qgetenv("TMPDIR")) {
-        qputenv("TMPDIR", QFile::encodeName(folder));
-    }
-    ~TempFolderScope() { qputenv("TMPDIR", m_old); }
-
-private:
-    QByteArray m_old;
-};
+using stoupe::test::TempFolderScope;
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);

@@ -20,45 +20,50 @@ QString neutralLibrary(const QString& name) {
     return stagePath(QStringLiteral("Neutral/") + name);
 }
 
-Enumerated enumerateTexts(const QString& path) {
+namespace {
+
+// Runs one enumeration of the library to its end; `next` delivers the next
+// item and its number, `keep` stores a delivered item.
+template <typename Next, typename Keep>
+Enumerated enumerate(const QString& path, ImagingComponent* imaging, Next next, Keep keep) {
     Enumerated result;
     ExternalResources library;
-    if (!library.ResOpen(path)) {
+    if (!library.ResOpen(path, imaging)) {
         result.end = ExternalResources::NotOpen;
         return result;
     }
     qint32 number = 0;
     for (;;) {
-        const QString text = library.EnumerateString(number);
+        const auto item = next(library, number);
         if (number <= 0) {
             break;
         }
         result.numbers << number;
-        result.texts.insert(number, text);
+        keep(result, number, item);
     }
     result.end = number;
     return result;
 }
 
+} // namespace
+
+Enumerated enumerateTexts(const QString& path) {
+    return enumerate(
+        path, nullptr,
+        [](ExternalResources& library, qint32& number) { return library.EnumerateString(number); },
+        [](Enumerated& result, qint32 number, const QString& text) {
+            result.texts.insert(number, text);
+        });
+}
+
 Enumerated enumeratePictures(const QString& path) {
-    Enumerated result;
     ImagingComponent imaging;
-    ExternalResources library;
-    if (!library.ResOpen(path, &imaging)) {
-        result.end = ExternalResources::NotOpen;
-        return result;
-    }
-    qint32 number = 0;
-    for (;;) {
-        const QImage picture = library.EnumeratePics(number);
-        if (number <= 0) {
-            break;
-        }
-        result.numbers << number;
-        result.sizes.insert(number, picture.size());
-    }
-    result.end = number;
-    return result;
+    return enumerate(
+        path, &imaging,
+        [](ExternalResources& library, qint32& number) { return library.EnumeratePics(number); },
+        [](Enumerated& result, qint32 number, const QImage& picture) {
+            result.sizes.insert(number, picture.size());
+        });
 }
 
 QVector<ReferencePoint> referencePoints(const Enumerated& texts, int view) {

@@ -174,17 +174,4 @@ bool closeTo(QRgb a, QRgb b, int tolerance) {
            std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
-TempFolderScope::TempFolderScope(const QString& folder)
-    : m_old(qgetenv("TMPDIR")), m_hadOld(qEnvironmentVariableIsSet("TMPDIR")) {
-    qputenv("TMPDIR", QFile::encodeName(folder));
-}
-
-TempFolderScope::~TempFolderScope() {
-    if (m_hadOld) {
-        qputenv("TMPDIR", m_old);
-    } else {
-        qunsetenv("TMPDIR");
-    }
-}
-
 } // namespace stoupe::test

@@ -3,6 +3,8 @@
 // Builds the pictures the imaging tests load: JPEGs of every kind encoded
 // with TurboJPEG, EXIF segments and Windows bitmaps, all made in memory.
 
+#include "support/TempFolderScope.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -44,18 +46,5 @@ QByteArray readFile(const QString& path);
 
 // True when two pixels differ by at most `tolerance` in every channel.
 bool closeTo(QRgb a, QRgb b, int tolerance);
-
-// Points TMPDIR at a folder for the scope's lifetime.
-class TempFolderScope {
-public:
-    explicit TempFolderScope(const QString& folder);
-    ~TempFolderScope();
-    TempFolderScope(const TempFolderScope&) = delete;
-    TempFolderScope& operator=(const TempFolderScope&) = delete;
-
-private:
-    QByteArray m_old;
-    bool m_hadOld;
-};
 
 } // namespace stoupe::test
