@@ -22,6 +22,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from contentgen import pictures, rc  # noqa: E402
+from contentgen.datafile import data_lines  # noqa: E402
 from contentgen.geometry import read_landmarks, view_points  # noqa: E402
 from contentgen.hair import styles  # noqa: E402
 from contentgen.spectacles import frames  # noqa: E402
@@ -55,15 +56,11 @@ def write(path, text):
 
 def read_numbered(path):
     entries = []
-    with open(path, encoding="utf-8") as f:
-        for line_number, line in enumerate(f, 1):
-            line = line.strip()
-            if not line or line.startswith("#"):
-                continue
-            number, sep, text = line.partition(" | ")
-            if not sep or not number.strip().isdigit():
-                raise ValueError(f"{path}:{line_number}: expected 'number | text'")
-            entries.append((int(number), text.strip()))
+    for line_number, line in data_lines(path):
+        number, sep, text = line.partition(" | ")
+        if not sep or not number.strip().isdigit():
+            raise ValueError(f"{path}:{line_number}: expected 'number | text'")
+        entries.append((int(number), text.strip()))
     numbers = [n for n, _ in entries]
     if len(set(numbers)) != len(numbers):
         raise ValueError(f"{path}: a number is used twice")

@@ -16,7 +16,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -61,9 +60,7 @@ protected:
             return {};
         }
         if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-            const QSize size = QSvgRenderer(path).defaultSize();
-            return stoupe::rendertool::renderSvg(path, size.width() * kSvgOversampling,
-                                                 size.height() * kSvgOversampling);
+            return stoupe::rendertool::renderSvgScaled(path, kSvgOversampling);
         }
         return QImage(path);
     }

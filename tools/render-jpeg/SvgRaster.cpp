@@ -9,8 +9,9 @@
 
 namespace stoupe::rendertool {
 
-QImage renderSvg(const QString& path, int width, int height) {
-    QSvgRenderer renderer(path);
+namespace {
+
+QImage paint(QSvgRenderer& renderer, int width, int height) {
     if (!renderer.isValid() || width <= 0 || height <= 0) {
         return {};
     }
@@ -21,6 +22,19 @@ QImage renderSvg(const QString& path, int width, int height) {
     renderer.render(&painter, QRectF(0, 0, width, height));
     painter.end();
     return image;
+}
+
+} // namespace
+
+QImage renderSvg(const QString& path, int width, int height) {
+    QSvgRenderer renderer(path);
+    return paint(renderer, width, height);
+}
+
+QImage renderSvgScaled(const QString& path, int scale) {
+    QSvgRenderer renderer(path);
+    const QSize size = renderer.defaultSize() * scale;
+    return paint(renderer, size.width(), size.height());
 }
 
 bool writeJpeg(const QImage& source, const QString& path, int quality) {

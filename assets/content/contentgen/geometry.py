@@ -2,6 +2,8 @@
 
 from dataclasses import dataclass
 
+from .datafile import data_lines
+
 EXAMPLE_WIDTH = 240
 EXAMPLE_HEIGHT = 320
 MAX_POINTS_PER_VIEW = 10
@@ -33,20 +35,16 @@ def _pair(text):
 
 def read_landmarks(path):
     points = []
-    with open(path, encoding="utf-8") as f:
-        for line_number, line in enumerate(f, 1):
-            line = line.strip()
-            if not line or line.startswith("#"):
-                continue
-            fields = [field.strip() for field in line.split(" | ")]
-            if len(fields) != 5:
-                raise ValueError(f"{path}:{line_number}: expected five fields")
-            view, key, male, female, prompt = fields
-            if view not in ("front", "profile"):
-                raise ValueError(f"{path}:{line_number}: unknown view {view}")
-            if ";" in prompt or not prompt:
-                raise ValueError(f"{path}:{line_number}: a prompt must be non-empty, without ';'")
-            points.append(Landmark(view, key, _pair(male), _pair(female), prompt))
+    for line_number, line in data_lines(path):
+        fields = [field.strip() for field in line.split(" | ")]
+        if len(fields) != 5:
+            raise ValueError(f"{path}:{line_number}: expected five fields")
+        view, key, male, female, prompt = fields
+        if view not in ("front", "profile"):
+            raise ValueError(f"{path}:{line_number}: unknown view {view}")
+        if ";" in prompt or not prompt:
+            raise ValueError(f"{path}:{line_number}: a prompt must be non-empty, without ';'")
+        points.append(Landmark(view, key, _pair(male), _pair(female), prompt))
     for view, keys in (("front", FRONT_KEYS), ("profile", PROFILE_KEYS)):
         got = sorted(p.key for p in points if p.view == view)
         if got != sorted(keys):
