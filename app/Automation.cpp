@@ -1,5 +1,6 @@
 #include "app/Automation.h"
 
+#include "app/LoadedMark.h"
 #include "app/Messages.h"
 #include "app/frmSplash.h"
 #include "wizard/ModalWindow.h"
@@ -11,9 +12,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 namespace stoupe {
 
@@ -93,12 +92,7 @@ void automationSplashShown(frmSplash& splash) {
 void automationWizardLoaded() {
     if (qEnvironmentVariableIsEmpty("STOUPE_BENCH_LOADED"))
         return;
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::printf(
-        "loaded_ns %lld\n",
-        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-    std::fflush(stdout);
-    std::_Exit(0);
+    reportLoadedAndExit();
 }
 
 void automationWizardShown(frmWiz& wizard) {
